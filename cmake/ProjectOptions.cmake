@@ -1,0 +1,23 @@
+# Warnings, sanitizers and the test helper shared by every folder.
+
+if(MSVC)
+  add_compile_options(/W4)
+else()
+  add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor)
+endif()
+
+# TAMSEL_SANITIZE: a comma-separated list for -fsanitize (address,undefined or thread).
+set(TAMSEL_SANITIZE "" CACHE STRING "Sanitizers to build with")
+if(TAMSEL_SANITIZE)
+  add_compile_options(-fsanitize=${TAMSEL_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=${TAMSEL_SANITIZE})
+endif()
+
+# tamsel_add_test(NAME SOURCES src... [LIBS lib...])
+# A GoogleTest program in <build>/bin, registered with CTest.
+function(tamsel_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()

@@ -1,0 +1,18 @@
+// The factories enter the registry while the module is loaded, before any
+// export can be called: the event subscriber first, then the display. The
+// registry is destroyed when the module is unloaded.
+#include "module/module_registry.h"
+
+namespace {
+
+struct StaticRegistration {
+    StaticRegistration() {
+        Tamsel::ModuleRegistry::instance();
+        // The factories of the implementation objects are added here.
+    }
+    ~StaticRegistration() { Tamsel::ModuleRegistry::destroyInstance(); }
+};
+
+const StaticRegistration registration;
+
+}  // namespace
