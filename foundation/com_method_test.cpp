@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -164,6 +166,19 @@ TEST_F(ComMethodTest, NumberArgumentsAreCheckedAndConverted) {
                                     "split " + std::to_string(c.asInt),
                                     "config " + std::to_string(c.asUnsigned) + " [n]"}));
     }
+}
+
+// JSON text cannot hold them, but a value the reader builds never reaches an
+// undefined conversion either.
+TEST(NumberArgumentTest, NonFiniteRealsClampAndNanIsZero) {
+    using Foundation::Detail::NumberArgument;
+    const double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(NumberArgument<int>(Json::Value(std::nan(""))), 0);
+    EXPECT_EQ(NumberArgument<unsigned>(Json::Value(std::nan(""))), 0u);
+    EXPECT_EQ(NumberArgument<int>(Json::Value(infinity)), INT_MAX);
+    EXPECT_EQ(NumberArgument<int>(Json::Value(-infinity)), INT_MIN);
+    EXPECT_EQ(NumberArgument<unsigned>(Json::Value(infinity)), UINT_MAX);
+    EXPECT_EQ(NumberArgument<unsigned>(Json::Value(-infinity)), 0u);
 }
 
 TEST_F(ComMethodTest, TextArgumentsMustBeStrings) {
