@@ -1,14 +1,14 @@
 // The factories enter the registry while the module is loaded, before any
 // export can be called: the event subscriber first, then the display. The
 // registry is destroyed when the module is unloaded.
+#include "event_subscriber/event_subscrible.h"
 #include "module/module_registry.h"
 
 namespace {
 
 struct StaticRegistration {
     StaticRegistration() {
-        Tamsel::ModuleRegistry::instance();
-        // The factories of the implementation objects are added here.
+        Tamsel::ModuleRegistry::instance().addFactory(&Tamsel::CreateEventSubscrible);
     }
     ~StaticRegistration() { Tamsel::ModuleRegistry::destroyInstance(); }
 };

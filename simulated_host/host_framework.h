@@ -68,6 +68,12 @@ public:
         services[{scope, serviceName<I>()}] = Foundation::Any(service);
         return *service;
     }
+    /// Answers queryObject for I under `scope` with a shared pointer that
+    /// holds no object, as a host whose service is gone might.
+    template <class I>
+    void provideEmpty(const std::string& scope = "") {
+        services[{scope, serviceName<I>()}] = Foundation::Any(Foundation::CSharedPtr<I>());
+    }
     /// Drops the host's reference to a service; the module may hold more.
     void withdraw(const std::string& scope, const std::string& typeName);
     BlockEvents blockEvents;
