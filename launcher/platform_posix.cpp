@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 #include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <condition_variable>
 #include <csignal>
@@ -51,6 +52,13 @@ std::string folderOfCode(const void* codeAddress) {
     Dl_info info{};
     if (!dladdr(codeAddress, &info) || !info.dli_fname) return std::string();
     std::string file = info.dli_fname;
+    if (file.find('/') == std::string::npos) {
+        // The main program is named as it was started; found through PATH,
+        // that name holds no folder, so ask the system for its file.
+        char path[4096] = {};
+        ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+        file.assign(path, length > 0 ? static_cast<size_t>(length) : 0);
+    }
     std::string::size_type slash = file.find_last_of('/');
     return slash == std::string::npos ? std::string() : file.substr(0, slash);
 }
@@ -112,15 +120,16 @@ void postQuitOnTerminationSignals() {
     // The signals are taken by a thread of their own with sigwait, so that
     // posting (which locks) never runs inside a signal handler. Threads made
     // later inherit the blocked mask.
-    // A shell starts background programs with SIGINT ignored, and an ignored
-    // signal is discarded before sigwait could take it.
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
     sigset_t signals;
     sigemptyset(&signals);
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    // A shell starts background programs with SIGINT ignored, and an ignored
+    // signal is discarded before sigwait could take it. Blocked first, so
+    // that a signal in between stays pending instead of ending the process.
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
     const ThreadId mainThread = currentThreadId();
     std::thread([signals, mainThread] {
         int received = 0;

@@ -2,6 +2,7 @@
 // listens on address:port over TCP and holds every connection until
 // StopBrantel closes that port's listener and connections. It speaks no
 // protocol: what matters to the launcher is that a port is really taken.
+#include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,9 +42,15 @@ private:
         for (;;) {
             Socket connection = acceptOn(socket);
             std::lock_guard<std::mutex> lock(mutex);
-            if (connection == kNoSocket || stopping) {
+            if (stopping) {
                 if (connection != kNoSocket) closeSocket(connection);
                 return;
+            }
+            if (connection == kNoSocket) {
+                // A failed accept (an aborted connection, no descriptors
+                // left) does not end the service; wait a little and go on.
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                continue;
             }
             connections.push_back(connection);
         }
@@ -74,7 +81,13 @@ PELLORY_EXPORT int StartBrantel(const char* address, int port, void* /*reserved*
     if (listeners.count(port)) return 0;
     Socket socket = listenOn(address, port);
     if (socket == kNoSocket) return 0;
-    listeners[port] = std::make_unique<Listener>(socket);
+    try {
+        listeners[port] = std::make_unique<Listener>(socket);
+    } catch (...) {  // no thread or no memory: the service did not start
+        listeners.erase(port);
+        closeSocket(socket);
+        return 0;
+    }
     return 1;
 }
 

@@ -1,5 +1,5 @@
-# Fails unless MODULE defines exactly CheckModule, InitModule,
-# LoadImplObjects and ClearModule among its dynamic symbols.
+# Fails unless MODULE defines exactly the dynamic symbols in EXPECTED
+# (a semicolon-separated list).
 execute_process(COMMAND ${NM} -D --defined-only ${MODULE}
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -12,8 +12,9 @@ foreach(line IN LISTS lines)
   list(APPEND names "${name}")
 endforeach()
 list(SORT names)
-set(expected CheckModule ClearModule InitModule LoadImplObjects)
+set(expected ${EXPECTED})
+list(SORT expected)
 if(NOT names STREQUAL expected)
-  message(FATAL_ERROR "Tamsel exports [${names}], expected [${expected}]")
+  message(FATAL_ERROR "${MODULE} exports [${names}], expected [${expected}]")
 endif()
-message(STATUS "Tamsel exports exactly: ${names}")
+message(STATUS "${MODULE} exports exactly: ${names}")

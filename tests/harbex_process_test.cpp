@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -83,8 +84,17 @@ bool connectsWithin5s(int port) {
 }
 
 TEST(HarbexProcessTest, TakesTheNextFreePortAndStopsOnTerminate) {
-    TestUtil::HeldPort held;
-    if (held.port >= 65535 - 9) GTEST_SKIP() << "no room for the next ports above " << held.port;
+    // A held port whose next port is free, so that P + 1 is the first free one.
+    std::unique_ptr<TestUtil::HeldPort> heldPort;
+    for (int attempt = 0; attempt < 20 && !heldPort; ++attempt) {
+        auto candidate = std::make_unique<TestUtil::HeldPort>();
+        if (candidate->port < 65535 && !TestUtil::canConnect(candidate->port + 1) &&
+            TestUtil::canListen(candidate->port + 1)) {
+            heldPort = std::move(candidate);
+        }
+    }
+    ASSERT_TRUE(heldPort) << "no held port with a free next port";
+    const TestUtil::HeldPort& held = *heldPort;
     const std::string commandLine = "harbex://" + std::to_string(held.port);
     Process harbex(commandLine);
     ASSERT_GT(harbex.pid, 0);

@@ -33,6 +33,17 @@ struct HeldPort {
     ~HeldPort() { close(fd); }
 };
 
+/// Whether a socket could listen on 127.0.0.1:port a moment ago.
+inline bool canListen(int port) {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    int reuse = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+    sockaddr_in where = loopback(port);
+    bool free = bind(fd, reinterpret_cast<sockaddr*>(&where), sizeof where) == 0 && listen(fd, 1) == 0;
+    close(fd);
+    return free;
+}
+
 /// A port that was free a moment ago.
 inline int freePort() {
     HeldPort held;
