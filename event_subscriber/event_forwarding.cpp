@@ -43,8 +43,8 @@ void CEventSubscrible::OnDeviceEvent(const char* eventText, const unsigned char*
         if (eventText == nullptr) return;
         Json::Value document;
         if (!ParseJson(eventText, document)) return;
-        const Json::Value record = ElementOf(
-            MemberOf(MemberOf(MemberOf(document, "params"), "info"), "Events"), 0);
+        const Json::Value record =
+            ElementOf(MemberOf(MemberOf(MemberOf(document, "params"), "info"), "Events"), 0);
         if (record.isNull()) return;
         const std::string code = CodeOf(record);
         if (code == kPictureCompareCode) {

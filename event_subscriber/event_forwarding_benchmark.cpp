@@ -55,12 +55,24 @@ void CountedFree(void* pointer) noexcept {
 
 }  // namespace
 
-void* operator new(std::size_t size) { return CountedAllocate(size); }
-void* operator new[](std::size_t size) { return CountedAllocate(size); }
-void operator delete(void* pointer) noexcept { CountedFree(pointer); }
-void operator delete[](void* pointer) noexcept { CountedFree(pointer); }
-void operator delete(void* pointer, std::size_t) noexcept { CountedFree(pointer); }
-void operator delete[](void* pointer, std::size_t) noexcept { CountedFree(pointer); }
+void* operator new(std::size_t size) {
+    return CountedAllocate(size);
+}
+void* operator new[](std::size_t size) {
+    return CountedAllocate(size);
+}
+void operator delete(void* pointer) noexcept {
+    CountedFree(pointer);
+}
+void operator delete[](void* pointer) noexcept {
+    CountedFree(pointer);
+}
+void operator delete(void* pointer, std::size_t) noexcept {
+    CountedFree(pointer);
+}
+void operator delete[](void* pointer, std::size_t) noexcept {
+    CountedFree(pointer);
+}
 
 namespace {
 

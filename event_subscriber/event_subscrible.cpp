@@ -13,8 +13,7 @@ using namespace FerrinComponentInterface;
 namespace {
 
 /// Hands the host an Any holding a delegate to `handler` for `signal`.
-void Connect(HostContext* context, const char* signal,
-             fastdelegate::FastDelegate0<void> handler) {
+void Connect(HostContext* context, const char* signal, fastdelegate::FastDelegate0<void> handler) {
     Foundation::Any held(handler);
     fastdelegate::guardedCall(context->connectSignal, signal, held);
 }
@@ -23,7 +22,8 @@ void Connect(HostContext* context, const char* signal,
 /// when it has none.
 template <class I>
 Foundation::CSharedPtr<I> LookUp(HostContext* context) {
-    const Foundation::Any found = fastdelegate::guardedCall(context->queryObject, "", TypeName<I>());
+    const Foundation::Any found =
+        fastdelegate::guardedCall(context->queryObject, "", TypeName<I>());
     return Foundation::AnyCast<Foundation::CSharedPtr<I>>(found);
 }
 
@@ -72,7 +72,9 @@ void CEventSubscrible::OnLocalFuncOPExit() {
     }
 }
 
-void DeleteEventSubscrible(CEventSubscrible* object) { delete object; }
+void DeleteEventSubscrible(CEventSubscrible* object) {
+    delete object;
+}
 
 void CreateEventSubscrible(HostContext* hostContext, void* /*reserved*/) {
     CreateImplObject<CEventSubscrible>(hostContext, &DeleteEventSubscrible);

@@ -59,8 +59,8 @@ void CEventSubscrible::SendPictureCompareImages(const char* eventText,
         // client sees one message per element, in order.
         const bool readable = PictureBytes(images[i], data, dataLength, offset, length);
         message.start();
-        const int total = message.addBase64("buffer", readable ? data + offset : nullptr,
-                                            readable ? length : 0);
+        const int total =
+            message.addBase64("buffer", readable ? data + offset : nullptr, readable ? length : 0);
         message.addText("code", kPictureCompareCode, sizeof kPictureCompareCode - 1);
         message.addInteger("totalLength", total);
         SendSnapManagerEvent(message);

@@ -72,8 +72,8 @@ unsigned CEventSubscrible::GetSnapManagerInstance() {
     const std::string text = WriteStyledJson(request);
     char reply[kReplyBufferSize] = {};
     const unsigned deviceId = DeviceId(deviceManager);
-    if (!fastdelegate::guardedCall(remoteDeviceMgr->sendRequest, deviceId,
-                                   text.c_str(), reply, kReplyBufferSize - 1, kTimeout)) {
+    if (!fastdelegate::guardedCall(remoteDeviceMgr->sendRequest, deviceId, text.c_str(), reply,
+                                   kReplyBufferSize - 1, kTimeout)) {
         return 0;
     }
     reply[kReplyBufferSize - 1] = '\0';  // whatever the host wrote

@@ -3,8 +3,7 @@
 namespace SimulatedHost {
 
 CustomerInfo::CustomerInfo(HostFramework& framework, const std::string& scope)
-    : slots(framework.provide<FerrinComponentInterface::ICustomerInfoSet>(scope)),
-      host(framework) {
+    : slots(framework.provide<FerrinComponentInterface::ICustomerInfoSet>(scope)), host(framework) {
     slots.getScopeName = fastdelegate::MakeDelegate<&CustomerInfo::getScopeName>(this);
     slots.getCustomerName = fastdelegate::MakeDelegate<&CustomerInfo::getCustomerName>(this);
 }

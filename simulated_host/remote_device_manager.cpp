@@ -89,8 +89,8 @@ bool RemoteDeviceManager::sendAttachRequest(
     unsigned deviceId, const char* text, char* buffer, int capacity,
     const FerrinComponentInterface::DeviceEventHandler* handler, int timeout) {
     const bool hasHandler = handler != nullptr && !handler->empty();
-    const bool accepted = answer("sendAttachRequest", deviceId, text, buffer, capacity, timeout,
-                                 hasHandler);
+    const bool accepted =
+        answer("sendAttachRequest", deviceId, text, buffer, capacity, timeout, hasHandler);
     if (accepted && hasHandler) {
         std::lock_guard<std::mutex> lock(mutex);
         handlers.push_back(*handler);

@@ -62,7 +62,7 @@ private:
                            int timeout);
 
     HostFramework& host;
-    mutable std::mutex mutex;  // guards everything below
+    mutable std::mutex mutex;                                   // guards everything below
     std::map<std::string, std::optional<std::string>> scripts;  // no value: refused
     std::vector<Request> received;
     std::vector<FerrinComponentInterface::DeviceEventHandler> handlers;

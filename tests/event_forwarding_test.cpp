@@ -24,17 +24,20 @@ std::string Message(const std::string& fields) {
 }
 
 std::string EventMessage(const std::string& quotedText, long long total) {
-    return Message("\"event\" : \"" + quotedText + "\", \"totalLength\" : " + std::to_string(total));
+    return Message("\"event\" : \"" + quotedText +
+                   "\", \"totalLength\" : " + std::to_string(total));
 }
 
 std::string Chunk(const std::string& buffer, long long covered, const std::string& code,
                   long long total) {
-    return Message("\"buffer\" : \"" + buffer + "\", \"bufferLengtn\" : " + std::to_string(covered) +
-                   ", \"code\" : \"" + code + "\", \"totalLength\" : " + std::to_string(total));
+    return Message("\"buffer\" : \"" + buffer +
+                   "\", \"bufferLengtn\" : " + std::to_string(covered) + ", \"code\" : \"" + code +
+                   "\", \"totalLength\" : " + std::to_string(total));
 }
 
 std::string Base64(const Bytes& bytes) {
-    std::string text(static_cast<size_t>(Tamsel::Base64BufferSize(static_cast<long long>(bytes.size()))), '\0');
+    std::string text(
+        static_cast<size_t>(Tamsel::Base64BufferSize(static_cast<long long>(bytes.size()))), '\0');
     const int total = Tamsel::Base64Encode(bytes.data(), &text[0], static_cast<int>(bytes.size()));
     text.resize(static_cast<size_t>(total - 1));
     return text;
@@ -92,7 +95,8 @@ TEST_F(EventForwardingTest, ChunksJoinToTheWholeBase64Text) {
     for (size_t i = 1; i < messages.size(); ++i) {
         const Json::Value fields = Fields(messages[i]);
         const std::string buffer = fields["buffer"].asString();
-        EXPECT_EQ(messages[i], Chunk(buffer, fields["bufferLengtn"].asInt64(), "VideoMotion", total));
+        EXPECT_EQ(messages[i],
+                  Chunk(buffer, fields["bufferLengtn"].asInt64(), "VideoMotion", total));
         if (i + 1 < messages.size()) {
             EXPECT_EQ(buffer.size(), 50000u);
         }
@@ -128,10 +132,18 @@ TEST_F(EventForwardingTest, CodeThatIsMissingOrNotTextTravelsAsEmpty) {
 }
 
 TEST_F(EventForwardingTest, EventsWithoutARecordSendNothing) {
-    const char* const texts[] = {R"({"params":{"info":{"Events":[]}}})", R"({"params":{"info":{}}})",
-          R"({"params":{"info":{"Events":{"Code":"x"}}}})", R"({"params":{"info":{"Events":"x"}}})",
-          R"({"params":{"info":[1]}})", R"({"params":7})", R"([1,2])", R"("text")",
-          R"({"params":{"info":{"Events":[null]}}})", "not JSON", "", nullptr};
+    const char* const texts[] = {R"({"params":{"info":{"Events":[]}}})",
+                                 R"({"params":{"info":{}}})",
+                                 R"({"params":{"info":{"Events":{"Code":"x"}}}})",
+                                 R"({"params":{"info":{"Events":"x"}}})",
+                                 R"({"params":{"info":[1]}})",
+                                 R"({"params":7})",
+                                 R"([1,2])",
+                                 R"("text")",
+                                 R"({"params":{"info":{"Events":[null]}}})",
+                                 "not JSON",
+                                 "",
+                                 nullptr};
     for (const char* text : texts) {
         SCOPED_TRACE(text ? text : "null");
         EXPECT_TRUE(deliver(text, Bytes{1, 2, 3}).empty());
@@ -139,14 +151,17 @@ TEST_F(EventForwardingTest, EventsWithoutARecordSendNothing) {
 }
 
 TEST_F(EventForwardingTest, EventTextIsEscapedAndOnlyTheFirstRecordCounts) {
-    const char text[] = "{\"params\":{\"info\":{\"Events\":[{\"Code\":\"A\\\"B\"},{\"Code\":\"C\"}]}},"
-                        "\"note\":\"tab\\there\"}\n";
+    const char text[] =
+        "{\"params\":{\"info\":{\"Events\":[{\"Code\":\"A\\\"B\"},{\"Code\":\"C\"}]}},"
+        "\"note\":\"tab\\there\"}\n";
     const Strings messages = deliver(text, Bytes{0});
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0],
-              EventMessage("{\\\"params\\\":{\\\"info\\\":{\\\"Events\\\":[{\\\"Code\\\":\\\"A\\\\\\\"B\\\"},"
-                           "{\\\"Code\\\":\\\"C\\\"}]}},\\\"note\\\":\\\"tab\\\\there\\\"}\\n",
-                           5));
+    EXPECT_EQ(
+        messages[0],
+        EventMessage(
+            "{\\\"params\\\":{\\\"info\\\":{\\\"Events\\\":[{\\\"Code\\\":\\\"A\\\\\\\"B\\\"},"
+            "{\\\"Code\\\":\\\"C\\\"}]}},\\\"note\\\":\\\"tab\\\\there\\\"}\\n",
+            5));
     EXPECT_EQ(messages[1], Chunk("AA==", 5, "A\\\"B", 5));
 }
 
@@ -160,13 +175,17 @@ TEST_F(EventForwardingTest, EventTextIsInTheAnsiCodePage) {
     const Strings plain = deliver(text, nullptr, 0);
     if (std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr) {
         const Strings unicode = deliver(text, nullptr, 0);
-        EXPECT_EQ(unicode, (Strings{EventMessage(
-                               "{\\\"params\\\":{\\\"info\\\":{\\\"Events\\\":[{\\\"Code\\\":"
-                               "\\\"Caf\xc3\xa9\\\"}]}}}", 0)}));
+        EXPECT_EQ(
+            unicode,
+            (Strings{EventMessage("{\\\"params\\\":{\\\"info\\\":{\\\"Events\\\":[{\\\"Code\\\":"
+                                  "\\\"Caf\xc3\xa9\\\"}]}}}",
+                                  0)}));
     }
     std::setlocale(LC_CTYPE, saved.c_str());
-    EXPECT_EQ(plain, (Strings{EventMessage("{\\\"params\\\":{\\\"info\\\":{\\\"Events\\\":[{\\\"Code\\\":"
-                                           "\\\"Caf?\\\"}]}}}", 0)}));
+    EXPECT_EQ(plain,
+              (Strings{EventMessage("{\\\"params\\\":{\\\"info\\\":{\\\"Events\\\":[{\\\"Code\\\":"
+                                    "\\\"Caf?\\\"}]}}}",
+                                    0)}));
 }
 #endif
 
@@ -211,8 +230,8 @@ TEST_F(PictureCompareTest, EachPictureTravelsWholeInItsOwnMessage) {
 TEST_F(PictureCompareTest, LargePictureIsNotCutAndPicturesMayRepeat) {
     Bytes data(37510, 0);
     data[37500] = 0xFB;
-    const std::string text =
-        PictureEvent(R"([{"Offset":0,"Length":37500},{"Offset":37500,"Length":1},{"Offset":37500,"Length":1}])");
+    const std::string text = PictureEvent(
+        R"([{"Offset":0,"Length":37500},{"Offset":37500,"Length":1},{"Offset":37500,"Length":1}])");
     EXPECT_EQ(deliver(text.c_str(), data),
               (Strings{PictureEventMessage(text), Picture(std::string(50000, 'A')), Picture("+w=="),
                        Picture("+w==")}));
@@ -223,16 +242,17 @@ TEST_F(PictureCompareTest, WithoutPicturesOnlyTheEventMessageGoes) {
         const std::string text = PictureEvent(info);
         EXPECT_EQ(deliver(text.c_str(), Bytes{1, 2, 3}), (Strings{PictureEventMessage(text)}));
     }
-    const std::string noData = R"({"params":{"info":{"Events":[{"Code":"CitizenPictureCompare"}]}}})";
+    const std::string noData =
+        R"({"params":{"info":{"Events":[{"Code":"CitizenPictureCompare"}]}}})";
     EXPECT_EQ(deliver(noData.c_str(), Bytes{1}), (Strings{PictureEventMessage(noData)}));
 }
 
 // A picture that cannot be read still gets its message, empty, in its place.
 TEST_F(PictureCompareTest, PicturesOutsideTheDataAreNeverRead) {
     const char* unreadable[] = {
-        R"({"Offset":0})",                       // no "Length"
-        R"({"Offset":5,"Length":3})",            // beyond the end
-        R"({"Offset":0,"Length":9})",            // longer than the data
+        R"({"Offset":0})",             // no "Length"
+        R"({"Offset":5,"Length":3})",  // beyond the end
+        R"({"Offset":0,"Length":9})",  // longer than the data
         R"({"Offset":-1,"Length":3})",
         R"({"Offset":0,"Length":-3})",
         R"({"Offset":2147483647,"Length":2147483647})",
@@ -248,12 +268,13 @@ TEST_F(PictureCompareTest, PicturesOutsideTheDataAreNeverRead) {
         SCOPED_TRACE(element);
         const std::string text =
             PictureEvent(std::string("[") + element + R"(,{"Length":3},{"Offset":4,"Length":3}])");
-        EXPECT_EQ(deliver(text.c_str(), data),
-                  (Strings{PictureEventMessage(text), Picture(""), Picture("AQID"), Picture("BQYH")}));
+        EXPECT_EQ(deliver(text.c_str(), data), (Strings{PictureEventMessage(text), Picture(""),
+                                                        Picture("AQID"), Picture("BQYH")}));
     }
     const std::string text = PictureEvent(R"([{"Offset":0,"Length":3}])");
     EXPECT_EQ(deliver(text.c_str(), nullptr, 3), (Strings{PictureEventMessage(text), Picture("")}));
-    EXPECT_EQ(deliver(text.c_str(), data.data(), -1), (Strings{PictureEventMessage(text), Picture("")}));
+    EXPECT_EQ(deliver(text.c_str(), data.data(), -1),
+              (Strings{PictureEventMessage(text), Picture("")}));
 }
 
 }  // namespace

@@ -17,6 +17,36 @@
 
 namespace EventSubscriberTesting {
 
+/// An attach or detach request text, as the device receives it.
+inline std::string FileProcRequest(const std::string& method, const std::string& object,
+                                   const std::string& channels, const std::string& events) {
+    return "{\n"
+           "   \"method\" : \"" +
+           method +
+           "\",\n"
+           "   \"object\" : " +
+           object +
+           ",\n"
+           "   \"params\" : {\n"
+           "      \"filter\" : {\n"
+           "         \"Channels\" : [ " +
+           channels +
+           " ],\n"
+           "         \"Events\" : [ " +
+           events +
+           " ],\n"
+           "         \"Flags\" : [ \"Event\", \"Manual\" ],\n"
+           "         \"Internal\" : 1,\n"
+           "         \"NeedData\" : false,\n"
+           "         \"Paths\" : [ \"LocalPath\" ],\n"
+           "         \"Support\" : [ \"Ack\" ],\n"
+           "         \"Transfer\" : [ \"Realtime\" ]\n"
+           "      },\n"
+           "      \"proc\" : true\n"
+           "   }\n"
+           "}\n";
+}
+
 // Declared in this order so that the host, holding objects whose code lives
 // in the module, goes before the module, and the services go first.
 struct EventSubscriberHost : ::testing::Test {

@@ -20,9 +20,9 @@ const Strings kLookUps = {std::string("queryObject |") + kRemoteName,
 
 Strings WiredCalls() {
     Strings calls = kLookUps;
-    calls.insert(calls.end(), {"registerMethod SubscribeEvent 0", "registerMethod UnSubscribeEvent 0",
-                               "registerMethod GetDeviceConfig 0",
-                               "connectSignal localFuncOPExitSignal"});
+    calls.insert(calls.end(),
+                 {"registerMethod SubscribeEvent 0", "registerMethod UnSubscribeEvent 0",
+                  "registerMethod GetDeviceConfig 0", "connectSignal localFuncOPExitSignal"});
     return calls;
 }
 
@@ -161,28 +161,14 @@ TEST_F(EventSubscriberWiringTest, ExitSignalDetachesAllOnChannelMinusOne) {
     deviceManager.deviceId = 7;
     devices.reply("snapManager.factory.instance", R"({"result":12})");
     EXPECT_EQ(host.raiseSignal("localFuncOPExitSignal"), 1);
-    EXPECT_EQ(host.calls(), (Strings{"getDeviceID", "sendRequest 7 snapManager.factory.instance",
-                                     "getDeviceID", "sendDetachRequest 7 snapManager.detachFileProc"}));
+    EXPECT_EQ(host.calls(),
+              (Strings{"getDeviceID", "sendRequest 7 snapManager.factory.instance", "getDeviceID",
+                       "sendDetachRequest 7 snapManager.detachFileProc"}));
     const auto requests = devices.requests();
     ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1].text,
-              "{\n"
-              "   \"method\" : \"snapManager.detachFileProc\",\n"
-              "   \"object\" : 12,\n"
-              "   \"params\" : {\n"
-              "      \"filter\" : {\n"
-              "         \"Channels\" : [ -1 ],\n"
-              "         \"Events\" : [ \"All\" ],\n"
-              "         \"Flags\" : [ \"Event\", \"Manual\" ],\n"
-              "         \"Internal\" : 1,\n"
-              "         \"NeedData\" : false,\n"
-              "         \"Paths\" : [ \"LocalPath\" ],\n"
-              "         \"Support\" : [ \"Ack\" ],\n"
-              "         \"Transfer\" : [ \"Realtime\" ]\n"
-              "      },\n"
-              "      \"proc\" : true\n"
-              "   }\n"
-              "}\n");
+    // The request of the example: instance 12, channel -1, event "All".
+    EXPECT_EQ(requests[1].text, EventSubscriberTesting::FileProcRequest(
+                                    "snapManager.detachFileProc", "12", "-1", "\"All\""));
 }
 
 TEST_F(EventSubscriberWiringTest, DestructionMakesNoHostCall) {

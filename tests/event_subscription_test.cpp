@@ -7,6 +7,7 @@
 namespace {
 
 using EventSubscriberTesting::EventSubscriberHost;
+using EventSubscriberTesting::FileProcRequest;
 using Strings = std::vector<std::string>;
 
 const std::string kTrueReply = "{\n   \"id\" : 1,\n   \"result\" : true\n}\n";
@@ -17,27 +18,6 @@ const char kInstanceRequest[] =
     "   \"method\" : \"snapManager.factory.instance\",\n"
     "   \"params\" : 0\n"
     "}\n";
-
-std::string AttachRequest(const std::string& object, const std::string& channels,
-                          const std::string& events) {
-    return "{\n"
-           "   \"method\" : \"snapManager.attachFileProc\",\n"
-           "   \"object\" : " + object + ",\n"
-           "   \"params\" : {\n"
-           "      \"filter\" : {\n"
-           "         \"Channels\" : [ " + channels + " ],\n"
-           "         \"Events\" : [ " + events + " ],\n"
-           "         \"Flags\" : [ \"Event\", \"Manual\" ],\n"
-           "         \"Internal\" : 1,\n"
-           "         \"NeedData\" : false,\n"
-           "         \"Paths\" : [ \"LocalPath\" ],\n"
-           "         \"Support\" : [ \"Ack\" ],\n"
-           "         \"Transfer\" : [ \"Realtime\" ]\n"
-           "      },\n"
-           "      \"proc\" : true\n"
-           "   }\n"
-           "}\n";
-}
 
 /// The "object" line of the last request the devices received.
 std::string LastObject(const SimulatedHost::RemoteDeviceManager& devices) {
@@ -53,12 +33,14 @@ TEST_F(EventSubscriptionTest, SubscribeSendsInstanceThenAttachRequest) {
     deviceManager.deviceId = 5;
     devices.reply("snapManager.factory.instance", R"({"result":7})");
     EXPECT_EQ(call("SubscribeEvent", R"({"channel":2,"event":"VideoMotion"})"), kTrueReply);
-    EXPECT_EQ(host.calls(), (Strings{"getDeviceID", "sendRequest 5 snapManager.factory.instance",
-                                     "getDeviceID", "sendAttachRequest 5 snapManager.attachFileProc"}));
+    EXPECT_EQ(host.calls(),
+              (Strings{"getDeviceID", "sendRequest 5 snapManager.factory.instance", "getDeviceID",
+                       "sendAttachRequest 5 snapManager.attachFileProc"}));
     const auto requests = devices.requests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].text, kInstanceRequest);
-    EXPECT_EQ(requests[1].text, AttachRequest("7", "2", "\"VideoMotion\""));
+    EXPECT_EQ(requests[1].text,
+              FileProcRequest("snapManager.attachFileProc", "7", "2", "\"VideoMotion\""));
     for (const auto& request : requests) {
         EXPECT_EQ(request.deviceId, 5u);
         EXPECT_EQ(request.capacity, 1023);
@@ -82,8 +64,8 @@ TEST_F(EventSubscriptionTest, UnsubscribeSendsNegativeChannelsAsTheyAre) {
     EXPECT_EQ(host.calls(),
               (Strings{"getDeviceID", "sendRequest 4294967294 snapManager.factory.instance",
                        "getDeviceID", "sendDetachRequest 4294967294 snapManager.detachFileProc"}));
-    std::string expected = AttachRequest("0", "-3", "\"Caf\\u00e9\"");
-    expected.replace(expected.find("attachFileProc"), 6, "detach");
+    const std::string expected =
+        FileProcRequest("snapManager.detachFileProc", "0", "-3", "\"Caf\\u00e9\"");
     const auto requests = devices.requests();
     EXPECT_EQ(requests.back().text, expected);
     EXPECT_EQ(requests.back().capacity, 1023);
@@ -118,15 +100,23 @@ TEST_F(EventSubscriptionTest, InstanceNumberFromTheReply) {
         Json::UInt object;
     };
     const Case cases[] = {
-        {R"({"result":7})", 7},           {R"({"result":true})", 1},
-        {R"({"result":false})", 0},       {R"({"result":3.9})", 3},
+        {R"({"result":7})", 7},
+        {R"({"result":true})", 1},
+        {R"({"result":false})", 0},
+        {R"({"result":3.9})", 3},
         {R"({"result":4294967295})", 4294967295u},
-        {R"({})", 0},                     {R"({"result":null})", 0},
-        {"not JSON", 0},                  {nullptr, 0},
-        {R"({"result":-1})", 0},          {R"({"result":4294967296})", 0},
-        {R"({"result":"7"})", 0},         {R"({"result":[7]})", 0},
-        {R"({"result":{"n":7}})", 0},     {"[7]", 0},
-        {"7", 0},                         {R"("result")", 0},
+        {R"({})", 0},
+        {R"({"result":null})", 0},
+        {"not JSON", 0},
+        {nullptr, 0},
+        {R"({"result":-1})", 0},
+        {R"({"result":4294967296})", 0},
+        {R"({"result":"7"})", 0},
+        {R"({"result":[7]})", 0},
+        {R"({"result":{"n":7}})", 0},
+        {"[7]", 0},
+        {"7", 0},
+        {R"("result")", 0},
     };
     wire();
     for (const Case& c : cases) {
@@ -147,7 +137,8 @@ TEST_F(EventSubscriptionTest, UnboundDeviceServicesStillSendTheFileProcRequest) 
     devices.slots.sendRequest = {};
     EXPECT_EQ(call("SubscribeEvent", R"({"channel":1,"event":"All"})"), kTrueReply);
     EXPECT_EQ(host.calls(), (Strings{"sendAttachRequest 0 snapManager.attachFileProc"}));
-    EXPECT_EQ(devices.requests().back().text, AttachRequest("0", "1", "\"All\""));
+    EXPECT_EQ(devices.requests().back().text,
+              FileProcRequest("snapManager.attachFileProc", "0", "1", "\"All\""));
 }
 
 // --- the configuration query -------------------------------------------------
@@ -202,10 +193,9 @@ TEST_F(DeviceConfigTest, SuccessFlagFollowsJsonTruth) {
         bool success;
     };
     const Case cases[] = {
-        {"true", true},   {"1", true},     {"-1", true},  {"0.5", true},   {"\"x\"", true},
-        {"[0]", true},    {"{\"a\":0}", true},
-        {"false", false}, {"0", false},    {"0.0", false}, {"\"\"", false}, {"[]", false},
-        {"{}", false},    {"null", false},
+        {"true", true},  {"1", true},         {"-1", true},     {"0.5", true},   {"\"x\"", true},
+        {"[0]", true},   {"{\"a\":0}", true}, {"false", false}, {"0", false},    {"0.0", false},
+        {"\"\"", false}, {"[]", false},       {"{}", false},    {"null", false},
     };
     wire();
     for (const Case& c : cases) {
@@ -219,8 +209,8 @@ TEST_F(DeviceConfigTest, SuccessFlagFollowsJsonTruth) {
 
 TEST_F(DeviceConfigTest, FailuresAnswerTheEmptyText) {
     const std::string tooLong = R"({"result":true,"params":")" + std::string(10240, 'x') + "\"}";
-    const char* replies[] = {R"({"params":{}})", "not JSON", "[1]", "true", R"("text")",
-                             tooLong.c_str(), nullptr};
+    const char* replies[] = {R"({"params":{}})", "not JSON",      "[1]",  "true",
+                             R"("text")",        tooLong.c_str(), nullptr};
     wire();
     for (const char* reply : replies) {
         SCOPED_TRACE(reply ? std::string(reply).substr(0, 40) : "refused");
