@@ -4,7 +4,6 @@
 // from the data bytes it covers (50000 Base64 characters are exactly 37500
 // bytes), so no Base64 text of the whole data is ever held.
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <string>
 

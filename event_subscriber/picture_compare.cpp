@@ -13,15 +13,15 @@ namespace Tamsel {
 
 namespace {
 
-/// An "Offset" or "Length": a JSON integer from 0 to INT_MAX; a missing or
-/// null member reads as 0. False for anything else.
+/// An "Offset" or "Length": a whole number from 0 to INT_MAX (3.0 counts);
+/// a missing or null member reads as 0. False for anything else: fractions,
+/// booleans, texts, arrays and objects.
 bool ReadCount(const Json::Value& value, int& count) {
     if (value.isNull()) {
         count = 0;
         return true;
     }
-    const bool integer = value.type() == Json::intValue || value.type() == Json::uintValue;
-    if (!integer || !value.isInt() || value.asInt() < 0) return false;
+    if (!value.isInt() || value.asInt() < 0) return false;
     count = value.asInt();
     return true;
 }
