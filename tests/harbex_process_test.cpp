@@ -98,8 +98,8 @@ TEST(HarbexProcessTest, TakesTheNextFreePortAndStopsOnTerminate) {
     const std::string commandLine = "harbex://" + std::to_string(held.port);
     Process harbex(commandLine);
     ASSERT_GT(harbex.pid, 0);
-    EXPECT_NE(harbex.errorText(commandLine).find("\n_tWinMain:" + commandLine + "\n"),
-              std::string::npos);
+    const std::string debugText = "\n_tWinMain:" + commandLine + "\n";
+    EXPECT_NE(harbex.errorText(debugText).find(debugText), std::string::npos);
     ASSERT_TRUE(connectsWithin5s(held.port + 1));
     kill(harbex.pid, SIGTERM);
     EXPECT_EQ(harbex.waitForExit(), 0);
