@@ -18,12 +18,19 @@ const Strings kLookUps = {std::string("queryObject |") + kRemoteName,
                           std::string("queryObject |") + kDeviceName,
                           std::string("queryObject |") + kCustomerName, "getCustomerName"};
 
+// The display, created second, follows each signal after the subscriber.
+Strings ThenDisplay(Strings calls) {
+    calls.insert(calls.end(), {"connectSignal UserDisplayCreateSignal",
+                               std::string("queryObject |") + kCustomerName});
+    return calls;
+}
+
 Strings WiredCalls() {
     Strings calls = kLookUps;
     calls.insert(calls.end(),
                  {"registerMethod SubscribeEvent 0", "registerMethod UnSubscribeEvent 0",
                   "registerMethod GetDeviceConfig 0", "connectSignal localFuncOPExitSignal"});
-    return calls;
+    return ThenDisplay(calls);
 }
 
 using EventSubscriberWiringTest = EventSubscriberHost;
@@ -31,8 +38,10 @@ using EventSubscriberWiringTest = EventSubscriberHost;
 TEST_F(EventSubscriberWiringTest, CreationAttachesToImplComLoadedThenRegisters) {
     load();
     EXPECT_EQ(host.calls(), (Strings{"connectSignal ImplComLoaded",
-                                     "registerObject |class Tamsel::CEventSubscrible"}));
-    EXPECT_EQ(host.handlerCount("ImplComLoaded"), 1);
+                                     "registerObject |class Tamsel::CEventSubscrible",
+                                     "connectSignal ImplComLoaded", "connectSignal PluginInitializedSignal",
+                                     "registerObject |class Tamsel::CMultiNodeVideoDisplay"}));
+    EXPECT_EQ(host.handlerCount("ImplComLoaded"), 2);  // the subscriber's and the display's
 }
 
 TEST_F(EventSubscriberWiringTest, CustomerGetsThreeMethodsThenTheExitHandler) {
@@ -71,7 +80,7 @@ TEST_F(EventSubscriberWiringTest, OtherCustomersGetNothingButTheServicesAreHeld)
         ASSERT_TRUE(module.LoadImplObjects(&otherHost.context, nullptr));
         otherHost.clearCalls();
         otherHost.raiseSignal("ImplComLoaded");
-        EXPECT_EQ(otherHost.calls(), kLookUps);
+        EXPECT_EQ(otherHost.calls(), ThenDisplay(kLookUps));
         EXPECT_TRUE(otherHost.methods.empty());
         EXPECT_EQ(otherHost.handlerCount("localFuncOPExitSignal"), 0);
         otherHost.withdraw("", kRemoteName);
@@ -122,8 +131,8 @@ TEST_F(EventSubscriberWiringTest, FailedLookUpEndsTheHandlerQuietly) {
     host.withdraw("", kDeviceName);
     host.clearCalls();
     host.raiseSignal("ImplComLoaded");
-    EXPECT_EQ(host.calls(), (Strings{std::string("queryObject |") + kRemoteName,
-                                     std::string("queryObject |") + kDeviceName}));
+    EXPECT_EQ(host.calls(), ThenDisplay({std::string("queryObject |") + kRemoteName,
+                                         std::string("queryObject |") + kDeviceName}));
     EXPECT_TRUE(host.methods.empty());
     const int disposed = host.blockEvents.disposed;  // the withdrawn device manager
     host.withdraw("", kRemoteName);
