@@ -1,14 +1,24 @@
-# Fails unless MODULE defines exactly the dynamic symbols in EXPECTED
-# (a semicolon-separated list).
-execute_process(COMMAND ${NM} -D --defined-only ${MODULE}
-                OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "nm failed on ${MODULE}")
+# Fails unless MODULE exports exactly the names in EXPECTED (a
+# semicolon-separated list): the dynamic symbols it defines (read with NM,
+# on ELF), or the names of its export table (read with OBJDUMP, on a DLL).
+if(OBJDUMP)
+  execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE table RESULT_VARIABLE result)
+  # The name table follows its heading, one "[ index] name" line per export.
+  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([ \t]*\\[ *[0-9]+\\] [^\n]*\n)*"
+         table "${table}")
+  string(REPLACE "[Ordinal/Name Pointer] Table\n" "" table "${table}")
+  set(pattern "^[ \t]*\\[ *[0-9]+\\] ")
+else()
+  execute_process(COMMAND ${NM} -D --defined-only ${MODULE} OUTPUT_VARIABLE table RESULT_VARIABLE result)
+  set(pattern "^[0-9a-fA-F]* *[A-Za-z] ")
 endif()
-string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cannot read the exports of ${MODULE}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${table}")
 set(names "")
 foreach(line IN LISTS lines)
-  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" name "${line}")
+  string(REGEX REPLACE "${pattern}" "" name "${line}")
   list(APPEND names "${name}")
 endforeach()
 list(SORT names)
