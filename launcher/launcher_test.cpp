@@ -139,7 +139,14 @@ TEST_F(LauncherTest, LibraryWithoutTheServiceFunctionsRunsTheLoopOnly) {
 
 TEST_F(LauncherTest, GetLibraryLoadsANameOnceAndNeverRetriesAFailure) {
     EXPECT_EQ(loader.getLibrary("FakePellory"), service.library);
-    EXPECT_EQ(loader.getLibrary("fakepellory"), nullptr) << "names are case-sensitive";
+    // The cache compares names case-sensitively, so "fakepellory" is a load
+    // of its own: Windows file names ignore case and find the loaded module
+    // again, POSIX ones do not.
+#if defined(_WIN32)
+    EXPECT_EQ(loader.getLibrary("fakepellory"), service.library);
+#else
+    EXPECT_EQ(loader.getLibrary("fakepellory"), nullptr);
+#endif
 
     // A library that appears after a failed attempt is still not loaded.
     const std::string late = loader.folder() + "/LateLibrary" + Platform::librarySuffix();
