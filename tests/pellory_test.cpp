@@ -1,8 +1,6 @@
 // The service stand-in, loaded as the launcher loads it.
 #include <gtest/gtest.h>
 
-#include <poll.h>
-
 #include "simulated_host/platform.h"
 #include "tests/socket_test_util.h"
 
@@ -55,16 +53,15 @@ TEST_F(PelloryTest, RunsSeveralPortsAndClosesConnectionsOnStop) {
     while (second == first) second = TestUtil::freePort();
     ASSERT_EQ(start("127.0.0.1", first, nullptr), 1);
     ASSERT_EQ(start("127.0.0.1", second, nullptr), 1);
-    const int client = TestUtil::connectTo(first);
-    ASSERT_GE(client, 0);
+    const TestUtil::Socket client = TestUtil::connectTo(first);
+    ASSERT_NE(client, TestUtil::kNoSocket);
     stop(first);
     EXPECT_TRUE(canConnect(second)) << "the other port keeps running";
     // The held connection is closed: the client reads end of stream.
-    pollfd wait{client, POLLIN, 0};
-    ASSERT_EQ(poll(&wait, 1, 5000), 1);
+    ASSERT_TRUE(TestUtil::waitReadable(client, 5000));
     char byte;
     EXPECT_LE(recv(client, &byte, 1, 0), 0);
-    close(client);
+    TestUtil::closeSocket(client);
     stop(second);
 }
 
