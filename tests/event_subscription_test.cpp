@@ -231,4 +231,31 @@ TEST_F(DeviceConfigTest, MissingParamsAnswersNull) {
     EXPECT_EQ(ConfigAnswer(call("GetDeviceConfig", R"({"deviceID":1,"name":"n"})")), "null\n");
 }
 
+
+// --- services that vanish after the methods were published ---------------------
+
+// A later "ImplComLoaded" may find a service without its object; the methods
+// published before stay with the host and must still answer, not crash.
+TEST_F(EventSubscriptionTest, WithoutTheDeviceServiceMethodsAnswerTheirFailure) {
+    wire();
+    host.provideEmpty<FerrinComponentInterface::IRemoteDeviceMgrSet>();
+    host.raiseSignal("ImplComLoaded");
+    EXPECT_EQ(call("SubscribeEvent", R"({"channel":1,"event":"All"})"), kFalseReply);
+    EXPECT_EQ(call("UnSubscribeEvent", R"({"channel":1,"event":"All"})"), kFalseReply);
+    EXPECT_EQ(ConfigAnswer(call("GetDeviceConfig", R"({"deviceID":1,"name":"n"})")), "");
+    EXPECT_EQ(host.raiseSignal("localFuncOPExitSignal"), 1);
+    EXPECT_TRUE(devices.requests().empty());
+}
+
+TEST_F(EventSubscriptionTest, WithoutTheDeviceManagerRequestsGoToDeviceZero) {
+    wire();
+    deviceManager.deviceId = 5;
+    host.provideEmpty<FerrinComponentInterface::IDeviceManagerSet>();
+    host.raiseSignal("ImplComLoaded");
+    host.clearCalls();
+    EXPECT_EQ(call("SubscribeEvent", R"({"channel":1,"event":"All"})"), kTrueReply);
+    EXPECT_EQ(host.calls(), (Strings{"sendRequest 0 snapManager.factory.instance",
+                                     "sendAttachRequest 0 snapManager.attachFileProc"}));
+}
+
 }  // namespace
