@@ -30,6 +30,19 @@ protected:
 #endif
     }
 
+    /// False unless the code page is the Western one: Windows-1252, or on
+    /// POSIX a Latin-1 locale where the system has one.
+    bool useWesternCodePage() {
+#if defined(_WIN32)
+        return GetACP() == 1252;
+#else
+        for (const char* locale : {"en_US.ISO-8859-1", "en_US.iso88591", "de_DE.ISO-8859-1"}) {
+            if (std::setlocale(LC_CTYPE, locale) != nullptr) return true;
+        }
+        return false;
+#endif
+    }
+
     std::string saved = std::setlocale(LC_CTYPE, nullptr);
     AnsiTextHolder holder;
 };
@@ -61,6 +74,14 @@ TEST_F(AnsiTextTest, UnmappableAndIllFormedBecomeQuestionMarks) {
     // One replacement per maximal ill-formed prefix, as the Unicode standard advises.
     EXPECT_STREQ(Utf8ToAnsi(holder, "a\xff" "b\xe2\x82" "c\xc0\xaf"), "a?b?c??");
 #endif
+}
+
+// A Western code page holds accented letters as one byte each ("é" is 0xE9)
+// and nothing of CJK.
+TEST_F(AnsiTextTest, WesternCodePageHoldsAccentedLettersInOneByte) {
+    if (!useWesternCodePage()) GTEST_SKIP() << "no Western code page (1252 or Latin-1) here";
+    EXPECT_STREQ(Utf8ToAnsi(holder, "caf\xc3\xa9 \xc3\xbc\xc3\x9f \xc3\x89"), "caf\xe9 \xfc\xdf \xc9");
+    EXPECT_STREQ(Utf8ToAnsi(holder, "\xc3\xa9\xe4\xb8\xad"), "\xe9?");
 }
 
 #if !defined(_WIN32)
