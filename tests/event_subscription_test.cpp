@@ -207,11 +207,15 @@ TEST_F(DeviceConfigTest, SuccessFlagFollowsJsonTruth) {
     }
 }
 
+// A failure answers the empty text, not the text kept from an earlier success.
 TEST_F(DeviceConfigTest, FailuresAnswerTheEmptyText) {
     const std::string tooLong = R"({"result":true,"params":")" + std::string(10240, 'x') + "\"}";
     const char* replies[] = {R"({"params":{}})", "not JSON",      "[1]",  "true",
                              R"("text")",        tooLong.c_str(), nullptr};
     wire();
+    devices.reply("configManager.getConfig", R"({"result":true,"params":{"n":1}})");
+    ASSERT_EQ(ConfigAnswer(call("GetDeviceConfig", R"({"deviceID":1,"name":"n"})")),
+              "{\n   \"n\" : 1\n}\n");
     for (const char* reply : replies) {
         SCOPED_TRACE(reply ? std::string(reply).substr(0, 40) : "refused");
         if (reply) {
