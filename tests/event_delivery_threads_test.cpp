@@ -4,6 +4,7 @@
 
 #include <json/json.h>
 
+#include <atomic>
 #include <map>
 #include <thread>
 
@@ -20,9 +21,14 @@ using EventDeliveryThreadsTest = EventSubscriberHost;
 TEST_F(EventDeliveryThreadsTest, EventsFromFourThreadsArriveCompleteAndInOrder) {
     subscribe();
     std::vector<std::thread> threads;
+    // The threads start delivering together, so their events overlap however
+    // slowly the threads are started.
+    std::atomic<int> waiting{kThreads};
     for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([this, t] {
+        threads.emplace_back([this, t, &waiting] {
             const std::vector<unsigned char> data(kDataBytes, static_cast<unsigned char>(t));
+            --waiting;
+            while (waiting > 0) std::this_thread::yield();
             for (int i = 0; i < kEventsPerThread; ++i) {
                 const std::string code = std::to_string(t) + "-" + std::to_string(i);
                 const std::string text =
