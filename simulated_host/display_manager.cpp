@@ -7,7 +7,9 @@ namespace SimulatedHost {
 using fastdelegate::MakeDelegate;
 
 DisplayManager::DisplayManager(HostFramework& owner, Tessaron::DisplayView* view)
-    : displayView(view), slots(owner.provide<FerrinComponentInterface::IMultiNodeDisplayMgrSet>()), host(owner) {
+    : displayView(view),
+      slots(owner.provide<FerrinComponentInterface::IMultiNodeDisplayMgrSet>()),
+      host(owner) {
     slots.getDisplayView = MakeDelegate<&DisplayManager::getDisplayView>(this);
     slots.getLastViewId = MakeDelegate<&DisplayManager::getLastViewId>(this);
     slots.getDisplayRect = MakeDelegate<&DisplayManager::getDisplayRect>(this);

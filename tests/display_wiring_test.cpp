@@ -134,6 +134,15 @@ TEST_F(DisplayWiringTest, MissingServiceEndsTheHandlerWhereTheLookUpFailed) {
     EXPECT_EQ(host.calls(), (Calls{winEventManagerLookUp, displayManagerLookUp}));
     EXPECT_EQ(host.pendingTasks(), 0u);
 
+    // A look-up answered with a pointer to nothing leaves nothing to fill or build on.
+    host.provideEmpty<FerrinComponentInterface::IMultiNodeDisplayMgrSet>();
+    host.clearCalls();
+    host.raiseSignal("UserDisplayCreateSignal", "Customer", "", "Customer", 4);
+    EXPECT_EQ(callsStartingWith("registerMethod").size(), 5u);
+    host.clearCalls();
+    EXPECT_EQ(host.runTasks(), 1);
+    EXPECT_TRUE(host.calls().empty());
+
     // Without customer information "ImplComLoaded" still attaches the signal.
     SimulatedHost::HostFramework bare;
     module.LoadImplObjects(&bare.context, nullptr);

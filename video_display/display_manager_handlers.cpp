@@ -1,6 +1,5 @@
 // What the host asks of the display through the slots of its display
 // manager (and, for one customer, of its remote device manager).
-#include "foundation/task.h"
 #include "video_display/multi_node_video_display.h"
 #include "video_display/ui_calls.h"
 
@@ -75,10 +74,7 @@ int CMultiNodeVideoDisplay::OnNodeIndexOf(int viewId) {
 
 bool CMultiNodeVideoDisplay::OnShowNodeImage(int viewId, bool shown) {
     containAtEdge([&] {
-        using ShowTask = Foundation::CTask<CMultiNodeVideoDisplay, bool (CMultiNodeVideoDisplay::*)(int, bool),
-                                           Foundation::Tuple2<int, bool>>;
-        if (hostContext->postTask.empty()) return;
-        hostContext->postTask(new ShowTask(this, &CMultiNodeVideoDisplay::ShowNodeImage, {viewId, shown}));
+        postTask(&CMultiNodeVideoDisplay::ShowNodeImage, Foundation::Tuple2<int, bool>{viewId, shown});
     });
     return true;
 }

@@ -5,7 +5,6 @@
 
 #include "foundation/any.h"
 #include "foundation/com_method.h"
-#include "foundation/task.h"
 #include "module/type_name.h"
 #include "video_display/multi_node_video_display.h"
 #include "video_display/ui_calls.h"
@@ -58,11 +57,7 @@ void CMultiNodeVideoDisplay::OnUserDisplayCreate(const char* target, const char*
         if (!isExactly(target, "Customer")) return;
         WireHostInterfaces(customer);
         PublishMethods();
-        using CreateTask = Foundation::CTask<CMultiNodeVideoDisplay, void (CMultiNodeVideoDisplay::*)(int),
-                                             Foundation::Tuple1<int>>;
-        if (hostContext->postTask.empty()) return;
-        guardedCall(hostContext->postTask,
-                    new CreateTask(this, &CMultiNodeVideoDisplay::CreateDisplay, {nodeCount}));
+        postTask(&CMultiNodeVideoDisplay::CreateDisplay, Foundation::Tuple1<int>{nodeCount});
     });
 }
 
@@ -108,7 +103,7 @@ bool CMultiNodeVideoDisplay::PublishMethods() {
     // Without registerMethod nothing is published, so no method object is made.
     if (hostContext->registerMethod.empty()) return true;
     const auto publish = [&](const char* name, Foundation::IComInterface* method) {
-        hostContext->registerMethod(name, 0, method);
+        guardedCall(hostContext->registerMethod, name, 0, method);
     };
     publish("SetSplitNum", MakeComMethod(this, &Display::SetSplitNum, "num"));
     publish("SetFullscreen", MakeComMethod(this, &Display::SetFullscreen));

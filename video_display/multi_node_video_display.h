@@ -23,6 +23,7 @@
 #include <json/value.h>
 
 #include "foundation/shared_ptr.h"
+#include "foundation/task.h"
 #include "module/host_context.h"
 #include "module/host_interfaces.h"
 #include "video_display/node_record.h"
@@ -132,7 +133,18 @@ private:
     Rect displayArea() const;
     /// LayoutNodes over the host's display area.
     bool layoutInDisplayArea(int rowCount, int colCount);
+    /// Hands a task for a member of this display to the host; without
+    /// postTask no task is made, since nothing would run or free it.
+    template <class Member, class Arguments>
+    void postTask(Member member, const Arguments& arguments);
 };
+
+template <class Member, class Arguments>
+void CMultiNodeVideoDisplay::postTask(Member member, const Arguments& arguments) {
+    if (hostContext->postTask.empty()) return;
+    using Task = Foundation::CTask<CMultiNodeVideoDisplay, Member, Arguments>;
+    fastdelegate::guardedCall(hostContext->postTask, new Task(this, member, arguments));
+}
 
 /// Destroys and frees a display; null is ignored.
 void DeleteMultiNodeVideoDisplay(CMultiNodeVideoDisplay* display);

@@ -13,25 +13,29 @@ using fastdelegate::MakeDelegate;
 namespace {
 
 /// A new node view from the library's "CreateView", resolved afresh for
-/// every view; null when the host cannot resolve it or it makes none.
-Tessaron::NodeView* createView(FerrinComponentInterface::HostContext& host) {
+/// every view, with the display's event handler installed when one is given
+/// and its window attached to the display's child container with style 4
+/// under `viewId`. Null when the host cannot resolve "CreateView" or it
+/// makes no view; a missing window or container is skipped.
+Tessaron::NodeView* createNodeView(FerrinComponentInterface::HostContext& host,
+                                   Tessaron::ChildContainer* container, int viewId,
+                                   const Tessaron::NodeViewEventHandler* handler) {
     FerrinComponentInterface::HostFunction function =
         guardedCall(host.getFactoryFunction, "Tessaron", "CreateView");
-    if (!function) return nullptr;
-    return reinterpret_cast<Tessaron::CreateViewFunction>(function)();
+    Tessaron::NodeView* view =
+        function ? reinterpret_cast<Tessaron::CreateViewFunction>(function)() : nullptr;
+    if (!view) return nullptr;
+    if (handler) view->setEventHandler(handler);
+    Tessaron::NodeWindow* window = view->window();
+    if (window && container) {
+        window->attach(container, 4, viewId);
+        container->addChild(window);
+    }
+    return view;
 }
 
 Tessaron::Element* createElement(Tessaron::NodeView* view, const char* className) {
     return view ? view->createElement(className) : nullptr;
-}
-
-/// Attaches the view's window to the display's child container with style 4
-/// and makes it a child; nothing when the view, window or container is missing.
-void attachWindow(Tessaron::NodeView* view, Tessaron::ChildContainer* container, int viewId) {
-    Tessaron::NodeWindow* window = view ? view->window() : nullptr;
-    if (!window || !container) return;
-    window->attach(container, 4, viewId);
-    container->addChild(window);
 }
 
 }  // namespace
@@ -83,34 +87,25 @@ int CMultiNodeVideoDisplay::BuildNode(int index, Tessaron::DisplayView* view, in
     Tessaron::DisplaySurface* surface = view ? view->surface() : nullptr;
     Tessaron::ChildContainer* container = surface ? surface->childContainer() : nullptr;
 
-    record.baseView = createView(*hostContext);
+    record.baseView = createNodeView(*hostContext, container, firstId, nullptr);
     record.baseViewId = firstId;
-    attachWindow(record.baseView, container, firstId);
     record.baseFill = createElement(record.baseView, "FilledRegShape");
     setColor(record.baseFill, 4, 4, 4);
 
-    record.imageView = createView(*hostContext);
+    const Tessaron::NodeViewEventHandler imageHandler =
+        MakeDelegate<&CMultiNodeVideoDisplay::OnImageViewEvent>(this);
+    record.imageView = createNodeView(*hostContext, container, firstId + 1, &imageHandler);
     record.imageViewId = firstId + 1;
-    if (record.imageView) {
-        const Tessaron::NodeViewEventHandler handler =
-            MakeDelegate<&CMultiNodeVideoDisplay::OnImageViewEvent>(this);
-        record.imageView->setEventHandler(&handler);
-    }
-    attachWindow(record.imageView, container, firstId + 1);
     record.image = createElement(record.imageView, "ImageShape");
     setColor(record.image, 4, 4, 4);
     if (record.image) record.image->setImageFile(backgroundImage.c_str());
     record.imageText = createElement(record.imageView, "TextEle");
     setColor(record.imageText, 4, 4, 4);
 
-    record.overlayView = createView(*hostContext);
+    const Tessaron::NodeViewEventHandler overlayHandler =
+        MakeDelegate<&CMultiNodeVideoDisplay::OnOverlayViewEvent>(this);
+    record.overlayView = createNodeView(*hostContext, container, firstId + 2, &overlayHandler);
     record.overlayViewId = firstId + 2;
-    if (record.overlayView) {
-        const Tessaron::NodeViewEventHandler handler =
-            MakeDelegate<&CMultiNodeVideoDisplay::OnOverlayViewEvent>(this);
-        record.overlayView->setEventHandler(&handler);
-    }
-    attachWindow(record.overlayView, container, firstId + 2);
     record.overlayFill = createElement(record.overlayView, "FilledRegShape");
     setColor(record.overlayFill, 65, 65, 65);
     record.overlayTextA = createElement(record.overlayView, "TextEle");

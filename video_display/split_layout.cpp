@@ -49,10 +49,14 @@ bool CMultiNodeVideoDisplay::LayoutNodes(int rowCount, int colCount, int x, int 
     const int gridCols = colCount > 0 ? colCount : 0;
     const long long cellCount = static_cast<long long>(gridRows) * gridCols;
     const long long nodeCount = static_cast<long long>(nodes.size());
-    // The cell size comes from the distance between x and w, and the cells
-    // are measured from 0.
-    const float cw = gridCols ? static_cast<float>(truncateToInt(std::fabs(static_cast<double>(w) - x) / gridCols)) : 0;
-    const float ch = gridRows ? static_cast<float>(truncateToInt(std::fabs(static_cast<double>(h) - y) / gridRows)) : 0;
+    // The cell size comes from the distance between x and w (and y and h),
+    // and the cells are measured from 0.
+    const auto cellSide = [](int from, int to, int cells) {
+        if (cells == 0) return 0.0f;
+        return static_cast<float>(truncateToInt(std::fabs(static_cast<double>(to) - from) / cells));
+    };
+    const float cw = cellSide(x, w, gridCols);
+    const float ch = cellSide(y, h, gridRows);
     for (int i = 0; i < gridRows; ++i) {
         for (int j = 0; j < gridCols; ++j) {
             const long long index = static_cast<long long>(i) * gridCols + j;
