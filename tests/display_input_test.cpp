@@ -95,7 +95,9 @@ TEST_F(DisplayInputTest, ImageViewEventsArePassedOnWithTheNodeIndexFilledIn) {
     for (const NodeEvent& passed : windowEvents.dispatched) {
         for (int word = 0; word < NodeEvent::wordCount; ++word) {
             const int expected = word == 3 ? 1 : word == 4 ? 0 : input.words[word];
-            if (word != NodeEvent::kindWord) EXPECT_EQ(passed.words[word], expected) << "word " << word;
+            if (word != NodeEvent::kindWord) {
+                EXPECT_EQ(passed.words[word], expected) << "word " << word;
+            }
         }
     }
     // The reaction comes first, then the event is passed on.
