@@ -103,11 +103,14 @@ TEST_F(DisplayLayoutTest, EmptyOrUnknownAreaPlacesNothing) {
     displayManager.slots.getDisplayRect = {};
 }
 
-TEST_F(DisplayLayoutTest, NegativeRowsOrColumnsLayOutNoCell) {
+TEST_F(DisplayLayoutTest, NegativeOrZeroRowsOrColumnsLayOutNoCell) {
     build(9);
-    EXPECT_EQ(call("SetSplitRowAndCol", R"({"row" : -2, "col" : -2})"), true);
-    for (int k = 0; k < 9; ++k) expectNodeAt(k, hidden);
-    EXPECT_TRUE(laidOut());
+    for (const char* split : {R"({"row" : -2, "col" : -2})", R"({"row" : 2147483647, "col" : 0})"}) {
+        host.clearCalls();
+        EXPECT_EQ(call("SetSplitRowAndCol", split), true) << split;
+        for (int k = 0; k < 9; ++k) expectNodeAt(k, hidden);
+        EXPECT_TRUE(laidOut());
+    }
 }
 
 TEST_F(DisplayLayoutTest, SplitChangesWithoutNodesSelectNothing) {

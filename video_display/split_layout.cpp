@@ -44,9 +44,11 @@ bool CMultiNodeVideoDisplay::LayoutNodes(int rowCount, int colCount, int x, int 
     // hands them over.
     const Rect whole{fx, fy, fw, fh};
     Rect selected{};
-    // Negative rows or columns give no cell.
-    const int gridRows = rowCount > 0 ? rowCount : 0;
-    const int gridCols = colCount > 0 ? colCount : 0;
+    // No row or column, or a negative count of either, gives no cell (and
+    // no pass over a long row of empty cells).
+    const bool hasCells = rowCount > 0 && colCount > 0;
+    const int gridRows = hasCells ? rowCount : 0;
+    const int gridCols = hasCells ? colCount : 0;
     const long long cellCount = static_cast<long long>(gridRows) * gridCols;
     const long long nodeCount = static_cast<long long>(nodes.size());
     // The cell size comes from the distance between x and w (and y and h),
