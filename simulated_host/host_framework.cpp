@@ -1,5 +1,7 @@
 #include "simulated_host/host_framework.h"
 
+#include <typeinfo>
+
 namespace SimulatedHost {
 
 using fastdelegate::MakeDelegate;
@@ -44,23 +46,31 @@ void HostFramework::logCall(std::string entry) {
     callLog.push_back(std::move(entry));
 }
 
-int HostFramework::raiseSignal(const std::string& name) {
-    std::vector<Foundation::Any> handlers = signals[name];
-    for (const Foundation::Any& handler : handlers) {
-        Foundation::AnyCast<fastdelegate::FastDelegate0<void>>(handler)();
+namespace {
+/// Calls every connected handler that holds a delegate of type D with
+/// `args`; handlers of another kind are skipped. Answers how many ran.
+template <class D, class... Args>
+int raiseWith(const std::vector<Foundation::Any>& connected, Args... args) {
+    int ran = 0;
+    for (const Foundation::Any& handler : connected) {
+        if (handler.empty() || handler.content->type() != typeid(D)) continue;
+        fastdelegate::guardedCall(Foundation::AnyCast<D>(handler), args...);
+        ++ran;
     }
-    return static_cast<int>(handlers.size());
+    return ran;
+}
+}  // namespace
+
+int HostFramework::raiseSignal(const std::string& name) {
+    const std::vector<Foundation::Any> handlers = signals[name];
+    return raiseWith<fastdelegate::FastDelegate0<void>>(handlers);
 }
 
 int HostFramework::raiseSignal(const std::string& name, const char* a, const char* b, const char* c,
                                int d) {
-    std::vector<Foundation::Any> handlers = signals[name];
-    for (const Foundation::Any& handler : handlers) {
-        Foundation::AnyCast<
-            fastdelegate::FastDelegate4<const char*, const char*, const char*, int, void>>(handler)(
-            a, b, c, d);
-    }
-    return static_cast<int>(handlers.size());
+    const std::vector<Foundation::Any> handlers = signals[name];
+    return raiseWith<fastdelegate::FastDelegate4<const char*, const char*, const char*, int, void>>(
+        handlers, a, b, c, d);
 }
 
 int HostFramework::handlerCount(const std::string& name) const {

@@ -44,8 +44,10 @@ public:
 
     // --- signals ------------------------------------------------------------
     /// Raises a signal whose handlers take no argument; answers how many ran.
+    /// A handler of another kind is not called, as a host that knows each
+    /// signal's handler type would not call it.
     int raiseSignal(const std::string& name);
-    /// Raises a signal whose handlers take (text, text, text, int).
+    /// Raises a signal whose handlers take (text, text, text, int); likewise.
     int raiseSignal(const std::string& name, const char* a, const char* b, const char* c, int d);
     int handlerCount(const std::string& name) const;
 
