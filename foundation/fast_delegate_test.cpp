@@ -62,6 +62,12 @@ TEST(FastDelegateTest, IsTwoWordsWithTheObjectFirst) {
     std::memcpy(words, &signal, sizeof words);
     EXPECT_EQ(words[0], &receiver);
     EXPECT_NE(words[1], nullptr);
+
+    // Bound to a free function, the object word holds the function itself.
+    auto triple = MakeDelegate(&freeTriple);
+    std::memcpy(words, &triple, sizeof words);
+    EXPECT_EQ(words[0], reinterpret_cast<void*>(&freeTriple));
+    EXPECT_NE(words[1], nullptr);
 }
 
 }  // namespace
