@@ -7,6 +7,7 @@ else()
 endif()
 
 # TAMSEL_SANITIZE: a comma-separated list for -fsanitize (address,undefined or thread).
+# GCC's "undefined" leaves out float-cast-overflow: name it as well.
 set(TAMSEL_SANITIZE "" CACHE STRING "Sanitizers to build with")
 if(TAMSEL_SANITIZE)
   add_compile_options(-fsanitize=${TAMSEL_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
