@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 
 namespace SimulatedHost {
 
@@ -22,6 +23,23 @@ void* findFunction(void* library, const char* name) { return library ? dlsym(lib
 
 void freeLibrary(void* library) {
     if (library) dlclose(library);
+}
+
+std::string createTemporaryFile() {
+    const char* folder = std::getenv("TMPDIR");
+    std::string name = std::string(folder && *folder ? folder : "/tmp") + "/tamsel_XXXXXX";
+    const int file = mkstemp(&name[0]);
+    if (file < 0) return std::string();
+    close(file);
+    return name;
+}
+
+void setEnvironmentVariable(const char* name, const char* value) {
+    if (value) {
+        setenv(name, value, 1);
+    } else {
+        unsetenv(name);
+    }
 }
 
 }  // namespace SimulatedHost

@@ -26,4 +26,17 @@ void freeLibrary(void* library) {
     if (library) FreeLibrary(static_cast<HMODULE>(library));
 }
 
+std::string createTemporaryFile() {
+    char folder[MAX_PATH] = {};
+    char name[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH || GetTempFileNameA(folder, "tam", 0, name) == 0) {
+        return std::string();
+    }
+    return name;
+}
+
+// The Win32 environment is the one that CreateProcessA hands on.
+void setEnvironmentVariable(const char* name, const char* value) { SetEnvironmentVariableA(name, value); }
+
 }  // namespace SimulatedHost

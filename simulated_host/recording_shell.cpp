@@ -1,8 +1,5 @@
 #include "simulated_host/recording_shell.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -11,18 +8,15 @@
 namespace SimulatedHost {
 
 RecordingShell::RecordingShell(const std::string& opener) {
-    char name[] = "/tmp/recording_shell_XXXXXX";
-    const int file = mkstemp(name);
-    if (file >= 0) close(file);
-    recordFile = name;
+    recordFile = createTemporaryFile();
     const std::string program = opener.empty() ? programFolder() + "/record_shell" : opener;
-    setenv("TAMSEL_SHELL_OPENER", program.c_str(), 1);
-    setenv("TAMSEL_SHELL_RECORD", recordFile.c_str(), 1);
+    setEnvironmentVariable("TAMSEL_SHELL_OPENER", program.c_str());
+    setEnvironmentVariable("TAMSEL_SHELL_RECORD", recordFile.c_str());
 }
 
 RecordingShell::~RecordingShell() {
-    unsetenv("TAMSEL_SHELL_OPENER");
-    unsetenv("TAMSEL_SHELL_RECORD");
+    setEnvironmentVariable("TAMSEL_SHELL_OPENER", nullptr);
+    setEnvironmentVariable("TAMSEL_SHELL_RECORD", nullptr);
     std::remove(recordFile.c_str());
 }
 

@@ -1,8 +1,9 @@
 // The shell as tests see it: the module's shell calls open nothing but are
-// recorded. While a RecordingShell exists, the module's POSIX shell call runs
-// the program record_shell (built beside the tests) instead of xdg-open;
-// record_shell appends what it was asked to open, one line each, to a
-// record file. POSIX only.
+// recorded. While a RecordingShell exists, the module's shell call runs the
+// program record_shell (built beside the tests) instead of the system's
+// opener (xdg-open on POSIX, the file browser on Windows); record_shell
+// appends what it was asked to open, one line each, to a record file: on
+// POSIX the opener's argument, on Windows the browser's command line.
 #ifndef SIMULATED_HOST_RECORDING_SHELL_H
 #define SIMULATED_HOST_RECORDING_SHELL_H
 
