@@ -2,9 +2,7 @@
 // handlers, through the simulated host.
 #include "tests/display_fixture.h"
 
-#ifndef _WIN32
 #include "simulated_host/recording_shell.h"
-#endif
 
 namespace DisplayTest {
 namespace {
@@ -181,14 +179,20 @@ TEST_F(DisplayInputTest, ShowNodeImageAnswersAtOnceAndShowsOnTheTaskThread) {
     EXPECT_TRUE(displayManager.slots.showNodeImage(104, true));
 }
 
-#ifndef _WIN32
+// On Windows the file browser gets "/select, " and the unchanged path; on
+// POSIX the desktop's opener gets the path's folder.
 TEST_F(DisplayInputTest, OpenPathOpensTheFolderOfTheUnchangedPath) {
     build(1);
     SimulatedHost::RecordingShell shell;
     EXPECT_EQ(call("OpenPath", R"({"path" : "/srv/my videos/clip 1.mp4"})"), true);
     EXPECT_EQ(call("OpenPath", R"({"path" : "C:\\Record Files\\a b.dav"})"), true);
     EXPECT_EQ(call("OpenPath", R"({"path" : "clip.mp4"})"), true);
+#if defined(_WIN32)
+    EXPECT_EQ(shell.opened(), (Calls{"/select, /srv/my videos/clip 1.mp4",
+                                     "/select, C:\\Record Files\\a b.dav", "/select, clip.mp4"}));
+#else
     EXPECT_EQ(shell.opened(), (Calls{"/srv/my videos", "C:\\Record Files", "."}));
+#endif
 }
 
 TEST_F(DisplayInputTest, OpenPathFailsWhenTheShellCannotStartIt) {
@@ -198,7 +202,6 @@ TEST_F(DisplayInputTest, OpenPathFailsWhenTheShellCannotStartIt) {
         EXPECT_EQ(call("OpenPath", R"({"path" : "/srv/clip.mp4"})"), false) << opener;
     }
 }
-#endif
 
 }  // namespace
 }  // namespace DisplayTest
