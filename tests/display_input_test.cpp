@@ -195,6 +195,15 @@ TEST_F(DisplayInputTest, OpenPathOpensTheFolderOfTheUnchangedPath) {
 #endif
 }
 
+TEST_F(DisplayInputTest, OpenPathNeverHandsTheOpenerAnOption) {
+    // A folder named like an option is opened as a folder, not read as one.
+    build(1);
+    SimulatedHost::RecordingShell shell;
+    EXPECT_EQ(call("OpenPath", R"({"path" : "--help/clip.mp4"})"), true);
+    EXPECT_EQ(call("OpenPath", R"({"path" : "-x\\a.dav"})"), true);
+    EXPECT_EQ(shell.opened(), (Calls{"./--help", "./-x"}));
+}
+
 TEST_F(DisplayInputTest, OpenPathFailsWhenTheShellCannotStartIt) {
     build(1);
     for (const char* opener : {"/bin/false", "/nonexistent/opener"}) {

@@ -26,7 +26,9 @@ std::string openTarget(const char* file, const char* parameters) {
     const std::string path = parameters + sizeof select - 1;
     const std::string::size_type slash = path.find_last_of("/\\");
     if (slash == std::string::npos) return ".";
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+    const std::string folder = slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+    // A relative folder named like an option ("--help") is still a folder.
+    return folder[0] == '-' ? "./" + folder : folder;
 }
 
 }  // namespace
