@@ -110,8 +110,10 @@ bool UiNodeView::setValueFlag(int value, bool flag) {
     return value != 0;
 }
 
-bool UiNodeView::deliver(const Tessaron::NodeEvent& event) {
-    return handler.empty() ? false : handler(&event, 0);
+bool UiNodeView::deliver(const Tessaron::NodeEvent& event) { return deliver(&event); }
+
+bool UiNodeView::deliver(const Tessaron::NodeEvent* event) {
+    return handler.empty() ? false : handler(event, 0);
 }
 
 // --- the display view -----------------------------------------------------------
@@ -160,8 +162,10 @@ void UiDisplayView::addChild(Tessaron::NodeWindow* window) {
     library.log("container.addChild " + (window ? static_cast<UiWindow*>(window)->name : "(null)"));
 }
 
-bool UiDisplayView::deliver(const Tessaron::NodeEvent& event) {
-    return handler.empty() ? false : handler(&event);
+bool UiDisplayView::deliver(const Tessaron::NodeEvent& event) { return deliver(&event); }
+
+bool UiDisplayView::deliver(const Tessaron::NodeEvent* event) {
+    return handler.empty() ? false : handler(event);
 }
 
 // --- the library ------------------------------------------------------------------

@@ -73,6 +73,8 @@ public:
     /// Delivers an input event to the handler the view holds, as the
     /// library does for the user's input; false when it holds none.
     bool deliver(const Tessaron::NodeEvent& event);
+    /// The same with the record as the library hands it over, null included.
+    bool deliver(const Tessaron::NodeEvent* event);
 
     const std::string name;
     /// handle() answers 1000 + the view's number.
@@ -105,6 +107,8 @@ public:
 
     /// Delivers an input event to the handler the display view holds.
     bool deliver(const Tessaron::NodeEvent& event);
+    /// The same with the record as the library hands it over, null included.
+    bool deliver(const Tessaron::NodeEvent* event);
 
     Geometry geometry;
 

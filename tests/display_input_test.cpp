@@ -122,6 +122,18 @@ TEST_F(DisplayInputTest, OverlayEventsSelectAndAreNotPassedOn) {
     EXPECT_TRUE(windowEvents.dispatched.empty());
 }
 
+TEST_F(DisplayInputTest, NullEventRecordsAreRefusedEverywhere) {
+    build(4);
+    call("SetFullscreen");
+    host.clearCalls();
+    EXPECT_FALSE(ui.display.deliver(nullptr));
+    EXPECT_FALSE(imageView(1).deliver(nullptr));
+    EXPECT_FALSE(overlayView(1).deliver(nullptr));
+    EXPECT_TRUE(host.calls().empty());
+    EXPECT_TRUE(windowEvents.dispatched.empty());
+    EXPECT_TRUE(host.clientMessages().empty());
+}
+
 TEST_F(DisplayInputTest, NodeIdsAndIndexesAnswerTheHost) {
     build(4);
     auto& slots = displayManager.slots;
