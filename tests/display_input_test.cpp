@@ -207,14 +207,18 @@ TEST_F(DisplayInputTest, OpenPathOpensTheFolderOfTheUnchangedPath) {
 #endif
 }
 
+#if !defined(_WIN32)
+// The desktop's opener takes the folder as an argument of its own, where a
+// leading '-' would read as an option; the file browser gets it after
+// "/select, ".
 TEST_F(DisplayInputTest, OpenPathNeverHandsTheOpenerAnOption) {
-    // A folder named like an option is opened as a folder, not read as one.
     build(1);
     SimulatedHost::RecordingShell shell;
     EXPECT_EQ(call("OpenPath", R"({"path" : "--help/clip.mp4"})"), true);
     EXPECT_EQ(call("OpenPath", R"({"path" : "-x\\a.dav"})"), true);
     EXPECT_EQ(shell.opened(), (Calls{"./--help", "./-x"}));
 }
+#endif
 
 TEST_F(DisplayInputTest, OpenPathFailsWhenTheShellCannotStartIt) {
     build(1);
