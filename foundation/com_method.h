@@ -12,10 +12,9 @@
 
 #include "foundation/fast_delegate.h"
 #include "foundation/json_io.h"
+#include "foundation/truncate.h"
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <string>
 #include <type_traits>
 
@@ -78,21 +77,6 @@ namespace Detail {
 /// Size of one slot of the caller's names buffer.
 constexpr std::size_t kNameSlotSize = 100;
 
-/// A real converted to N: truncated toward zero, clamped to N's range, NaN 0.
-template <class N>
-N TruncateReal(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value <= static_cast<double>(std::numeric_limits<N>::min())) {
-        return std::numeric_limits<N>::min();
-    }
-    if (value >= static_cast<double>(std::numeric_limits<N>::max())) {
-        return std::numeric_limits<N>::max();
-    }
-    return static_cast<N>(value);
-}
-
 /// A number argument. An integer in the int range gives its value, one in
 /// the unsigned range its 32-bit pattern; a real is truncated toward zero
 /// and clamped to N's range (NaN 0), as is an integer beyond 32 bits;
@@ -100,7 +84,7 @@ N TruncateReal(double value) {
 template <class N>
 N NumberArgument(const Json::Value& value) {
     if (value.type() == Json::realValue) {
-        return TruncateReal<N>(value.asDouble());
+        return TruncateToRange<N>(value.asDouble());
     }
     if (value.isInt()) {
         return static_cast<N>(value.asInt());
@@ -109,7 +93,7 @@ N NumberArgument(const Json::Value& value) {
         return static_cast<N>(value.asUInt());
     }
     if (value.isIntegral()) {
-        return TruncateReal<N>(value.asDouble());
+        return TruncateToRange<N>(value.asDouble());
     }
     return 0;
 }

@@ -5,8 +5,8 @@
 #define VIDEO_DISPLAY_UI_CALLS_H
 
 #include <cmath>
-#include <limits>
 
+#include "foundation/truncate.h"
 #include "video_display/ui_controls.h"
 
 namespace Tamsel {
@@ -25,12 +25,7 @@ void setColor(UiObject* object, float r, float g, float b) {
 
 /// A float truncated toward zero, saturated to the int range; NaN gives 0.
 /// The host's rectangles are not trusted to fit.
-inline int truncateToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
-    if (value <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
-}
+inline int truncateToInt(double value) { return Foundation::TruncateToRange<int>(value); }
 
 /// The side of the square grid for a count: its square root truncated;
 /// 0 for a count below 1.
