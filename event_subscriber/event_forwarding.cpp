@@ -10,7 +10,6 @@
 #include <json/json.h>
 
 #include "event_subscriber/event_subscrible.h"
-#include "event_subscriber/json_lookup.h"
 #include "event_subscriber/snap_manager_message.h"
 #include "module/ansi_text.h"
 #include "module/base64.h"

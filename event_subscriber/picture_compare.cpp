@@ -5,9 +5,9 @@
 #include <json/json.h>
 
 #include "event_subscriber/event_subscrible.h"
-#include "event_subscriber/json_lookup.h"
 #include "event_subscriber/snap_manager_message.h"
 #include "module/ansi_text.h"
+#include "module/json_text.h"
 
 namespace Tamsel {
 

@@ -126,17 +126,6 @@ struct Parameter<const char*> {
     }
 };
 
-/// The member `name` of `params`; null when missing or when params is not
-/// an object.
-inline const Json::Value& Member(const Json::Value& params, const std::string& name) {
-    if (params.isObject()) {
-        if (const Json::Value* found = params.find(name.data(), name.data() + name.size())) {
-            return *found;
-        }
-    }
-    return Json::Value::nullSingleton();
-}
-
 /// Reads the request's "params" into `params`; null when the root is not an
 /// object or holds no "params". False when the request does not parse.
 inline bool ReadParams(const char* request, Json::Value& params) {
@@ -194,12 +183,12 @@ bool WriteNames(const ParamTuple2<A, B>& tuple, char* names) {
 
 template <class A>
 bool Passes(const ParamTuple1<A>& tuple, const Json::Value& params) {
-    return Parameter<A>::accepts(Member(params, tuple.first));
+    return Parameter<A>::accepts(MemberOf(params, tuple.first.c_str()));
 }
 template <class A, class B>
 bool Passes(const ParamTuple2<A, B>& tuple, const Json::Value& params) {
-    return Parameter<A>::accepts(Member(params, tuple.first)) &&
-           Parameter<B>::accepts(Member(params, tuple.second));
+    return Parameter<A>::accepts(MemberOf(params, tuple.first.c_str())) &&
+           Parameter<B>::accepts(MemberOf(params, tuple.second.c_str()));
 }
 
 template <class C, class M>
@@ -208,12 +197,12 @@ auto CallWith(C* object, M method, const ParamTuple0&, const Json::Value&) {
 }
 template <class C, class M, class A>
 auto CallWith(C* object, M method, const ParamTuple1<A>& tuple, const Json::Value& params) {
-    return (object->*method)(Parameter<A>::read(Member(params, tuple.first)));
+    return (object->*method)(Parameter<A>::read(MemberOf(params, tuple.first.c_str())));
 }
 template <class C, class M, class A, class B>
 auto CallWith(C* object, M method, const ParamTuple2<A, B>& tuple, const Json::Value& params) {
-    return (object->*method)(Parameter<A>::read(Member(params, tuple.first)),
-                             Parameter<B>::read(Member(params, tuple.second)));
+    return (object->*method)(Parameter<A>::read(MemberOf(params, tuple.first.c_str())),
+                             Parameter<B>::read(MemberOf(params, tuple.second.c_str())));
 }
 
 inline Json::Value ResultValue(bool result) { return Json::Value(result); }

@@ -1,5 +1,6 @@
-// Reading JSON text and writing it in the styled form, the two JSON
-// operations that method objects share with the rest of the module.
+// Reading JSON text, looking into what was read, and writing it in the
+// styled form: the JSON operations that method objects share with the rest
+// of the module.
 //
 // Needs JsonCpp's headers and library: whoever includes this links JsonCpp
 // (the foundation target itself does not, because the launcher uses it too).
@@ -34,6 +35,31 @@ inline bool ParseJson(const char* text, Json::Value& root) {
 inline std::string WriteStyledJson(const Json::Value& value) {
     Json::StyledWriter writer;
     return writer.write(value);
+}
+
+/// The member `name` of `value`; null when missing or `value` is no object.
+/// JsonCpp's own member access throws on a value of another kind, and the
+/// peers may send any kind anywhere.
+inline const Json::Value& MemberOf(const Json::Value& value, const char* name) {
+    if (value.isObject()) {
+        if (const Json::Value* found = value.find(name, name + std::strlen(name))) {
+            return *found;
+        }
+    }
+    return Json::Value::nullSingleton();
+}
+
+/// The element `index` of `value`; null when missing or `value` is no array.
+inline const Json::Value& ElementOf(const Json::Value& value, Json::ArrayIndex index) {
+    if (value.isArray() && index < value.size()) {
+        return value[index];
+    }
+    return Json::Value::nullSingleton();
+}
+
+/// The number of elements of `value`: 0 unless it is an array.
+inline Json::ArrayIndex ElementCount(const Json::Value& value) {
+    return value.isArray() ? value.size() : 0;
 }
 
 }  // namespace Foundation

@@ -26,6 +26,12 @@ using Foundation::ParseJson;
 /// The styled form, final line feed included.
 using Foundation::WriteStyledJson;
 
+/// Members and elements of what was read, null where they are missing or
+/// the value is of another kind; never throw.
+using Foundation::ElementCount;
+using Foundation::ElementOf;
+using Foundation::MemberOf;
+
 /// The one-line form of `value`, followed by a line feed.
 ///
 /// Strings keep every byte of 0x80 and above unchanged; `"`, `\` and the
